@@ -1,0 +1,38 @@
+#pragma once
+// The error types of the program. Every error is an Exception carrying its message; the
+// application's error display shows what().
+
+#include <stdexcept>
+#include <string>
+
+namespace tolvek {
+
+// The general error carrying a message (the PDF library binding raises it).
+class Exception : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file-system failure with the system's error code and its German message.
+class EInOutError : public Exception {
+public:
+    explicit EInOutError(int code);
+    int code() const noexcept { return code_; }
+
+    // The German message for an error code ("Datei nicht gefunden" for 2, "E/A-Fehler %d"
+    // for codes without a message of their own).
+    static std::string message(int code);
+    // Maps an errno value onto the code table (ENOENT -> 2, EACCES -> 5, ...).
+    static int codefromerrno(int err);
+
+private:
+    int code_;
+};
+
+// A number text that does not parse: "'%s' ist kein gültiger Gleitkommawert" with the whole text.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+}  // namespace tolvek
