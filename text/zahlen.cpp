@@ -1,0 +1,1 @@
+#include "text/zahlen.h"
