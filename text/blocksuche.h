@@ -16,7 +16,7 @@ Text getdata(const Text& dateiname, int32_t blocknr, const Text& open, const Tex
 // The same searches for a whole render run: the file is read once, on the first call, and
 // every later call answers from memory what reading the file from its start would return.
 class Blocksuche {
-public:
+  public:
     Blocksuche();
     ~Blocksuche();
     Blocksuche(const Blocksuche&) = delete;
@@ -24,7 +24,7 @@ public:
 
     Text getdata(const Text& dateiname, int32_t blocknr, const Text& open, const Text& close);
 
-private:
+  private:
     struct Datei;
     std::unique_ptr<Datei> datei_;
 };

@@ -10,7 +10,7 @@
 namespace tolvek {
 
 class TextDatei {
-public:
+  public:
     TextDatei() = default;
     TextDatei(const TextDatei&) = delete;
     TextDatei& operator=(const TextDatei&) = delete;
@@ -20,7 +20,7 @@ public:
 
     bool isopen() const noexcept { return fd_ >= 0; }
 
-private:
+  private:
     friend TextDatei opentext(const Text& name);
     friend bool atend(TextDatei& f);
     friend Text readline(TextDatei& f);
