@@ -11,7 +11,7 @@ namespace tolvek {
 // The fields of the main window that a render run reads and writes. The window derives from
 // this, so the fields carry their names there; tolvek-render keeps one of its own.
 struct Hauptfelder {
-    Text dateiname;      // the e-invoice path; after a PDF run the PDF file name
+    Text dateiname;       // the e-invoice path; after a PDF run the PDF file name
     int32_t blocknr = 0;  // which block the block search returns, counted from 1
     int32_t wertnr = 0;   // which element the value lookup returns, counted from 1
 };
