@@ -14,7 +14,9 @@ Function asfunction(void* symbol) {
     return reinterpret_cast<Function>(symbol);
 }
 
-bool boolean(int32_t result) { return result != 0; }
+bool boolean(int32_t result) {
+    return result != 0;
+}
 
 }  // namespace
 
@@ -42,7 +44,9 @@ void TPDF::NewPDF() {
     }
 }
 
-TPDF::~TPDF() { Destroy(); }
+TPDF::~TPDF() {
+    Destroy();
+}
 
 void TPDF::Destroy() noexcept {
     if (Module == nullptr) {
@@ -69,7 +73,9 @@ Function TPDF::LoadFunction(Function& slot, const char* name) {
     return slot;
 }
 
-bool TPDF::Append() { return boolean(LoadFunction(slots_.Append, "pdfAppend")(Instance)); }
+bool TPDF::Append() {
+    return boolean(LoadFunction(slots_.Append, "pdfAppend")(Instance));
+}
 
 bool TPDF::CloseFile() {
     return boolean(LoadFunction(slots_.CloseFile, "pdfCloseFile")(Instance));
@@ -81,7 +87,9 @@ bool TPDF::CreateNewPDF(const Text& outputfile) {
         LoadFunction(slots_.CreateNewPDF, "pdfCreateNewPDFA")(Instance, outputfile.c_str()));
 }
 
-bool TPDF::EndPage() { return boolean(LoadFunction(slots_.EndPage, "pdfEndPage")(Instance)); }
+bool TPDF::EndPage() {
+    return boolean(LoadFunction(slots_.EndPage, "pdfEndPage")(Instance));
+}
 
 bool TPDF::HaveOpenDoc() {
     return boolean(LoadFunction(slots_.HaveOpenDoc, "pdfHaveOpenDoc")(Instance));

@@ -14,7 +14,7 @@
 namespace tolvek {
 
 class TPDF {
-public:
+  public:
     // Loads the library by the given file name through the platform's library search (a bare
     // name is found beside the program via its RUNPATH) and creates one library instance.
     // Raises "Error: Cannot find <name>", "Error loading function: pdfNewPDF" or
@@ -44,7 +44,7 @@ public:
     bool SetPageFormat(int32_t format);
     bool WriteText(double x, double y, const std::u16string& text);
 
-private:
+  private:
     TPDF() = default;
 
     void NewPDF();
