@@ -4,8 +4,6 @@
 #include "platform/dynapdf/dynapdf.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,10 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/dynapdf/dateigrenze.h"
 #include "tests/dynapdf/ordner.h"
 
 namespace {
 
+using tolvek::test::Dateigrenze;
 using tolvek::test::Ordner;
 
 std::string inhalt(const std::string& datei) {
@@ -207,27 +207,6 @@ TEST_F(Dynapdf, SetFontNumbersEachFamilyOnce) {
     EXPECT_EQ(pdfSetFontW(pdf_, u"Arial", 1280, 12, 0, 2), arial);
 }
 
-// Makes the process's files unable to grow past a few bytes, as on a full disk.
-class Dateigrenze {
-  public:
-    explicit Dateigrenze(rlim_t grenze) {
-        signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &vorher_);
-        rlimit neu = vorher_;
-        neu.rlim_cur = grenze;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Dateigrenze() {
-        setrlimit(RLIMIT_FSIZE, &vorher_);
-        signal(SIGXFSZ, SIG_DFL);
-    }
-    Dateigrenze(const Dateigrenze&) = delete;
-    Dateigrenze& operator=(const Dateigrenze&) = delete;
-
-  private:
-    rlimit vorher_{};
-};
-
 TEST_F(Dynapdf, CloseFileThatCannotWriteReturns0AndLeavesNothingUnderTheName) {
     using Vorbereitung = std::function<void(const std::string& ziel)>;
     const Vorbereitung nichts = [](const std::string&) {};
@@ -250,7 +229,7 @@ TEST_F(Dynapdf, CloseFileThatCannotWriteReturns0AndLeavesNothingUnderTheName) {
     std::vector<Fall> faelle = {
         {"missing folder", "fehlt/Beleg.pdf", nichts, false},
         {"target is a folder", "Beleg.pdf", ordnerstattdatei, false},
-        {"disk full", "Beleg.pdf", nichts, true},
+        {"disk full while finishing", "Beleg.pdf", nichts, true},
         {"disk full, the old file stays", "Beleg.pdf", altedatei, true},
     };
     // The superuser may write anywhere, so only others can see a permission fail.

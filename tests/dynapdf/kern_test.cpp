@@ -3,10 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
 
 #include "platform/dynapdf/dokumentinfo.h"
 #include "platform/dynapdf/utf16.h"
+#include "platform/dynapdf/zeiger.h"
+#include "platform/dynapdf/zieldatei.h"
+#include "tests/dynapdf/dateigrenze.h"
+#include "tests/dynapdf/ordner.h"
 
 namespace dynapdf {
 namespace {
@@ -90,6 +98,65 @@ TEST(Infonachtrag, KeepsTheIdAndGivesNothingForAnEndItCannotRead) {
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         EXPECT_EQ(infonachtrag(fall.ende, 7000, kInfo), "");
+    }
+}
+
+std::string inhalt(const std::string& datei) {
+    std::ifstream ein(datei, std::ios::binary);
+    std::ostringstream aus;
+    aus << ein.rdbuf();
+    return aus.str();
+}
+
+TEST(Schreibeersetzend, TheTargetIsEitherTheWholeNewFileOrUntouched) {
+    const std::string neu(200000, 'n');
+    using Vorbereitung = std::function<void(const std::string& ziel)>;
+    const Vorbereitung nichts = [](const std::string&) {};
+    const Vorbereitung altedatei = [](const std::string& ziel) { std::ofstream(ziel) << "alt"; };
+    const Vorbereitung ordnerstattdatei = [](const std::string& ziel) {
+        std::filesystem::create_directory(ziel);
+    };
+    struct Fall {
+        const char* name;
+        std::string ziel;
+        Vorbereitung vorbereitung;
+        bool plattevoll;  // no file may grow past 64 KiB
+        bool erfolg;
+    };
+    const Fall faelle[] = {
+        {"new file", "Beleg.pdf", nichts, false, true},
+        {"replaces an old file", "Beleg.pdf", altedatei, false, true},
+        {"missing folder", "fehlt/Beleg.pdf", nichts, false, false},
+        {"target is a folder", "Beleg.pdf", ordnerstattdatei, false, false},
+        {"disk full", "Beleg.pdf", nichts, true, false},
+        {"disk full, the old file stays", "Beleg.pdf", altedatei, true, false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        tolvek::test::Ordner ordner;
+        const std::string ziel = ordner / fall.ziel;
+        fall.vorbereitung(ziel);
+        const auto vorher = ordner.inhalt();
+        const std::string alt = inhalt(ziel);
+
+        Datei quelle(std::tmpfile());
+        ASSERT_EQ(std::fwrite(neu.data(), 1, neu.size(), quelle.get()), neu.size());
+        ASSERT_EQ(std::fflush(quelle.get()), 0);  // the limit is for the target alone
+        bool ergebnis = false;
+        if (fall.plattevoll) {
+            tolvek::test::Dateigrenze grenze(64 * 1024);
+            ergebnis = schreibeersetzend(quelle.get(), ziel);
+        } else {
+            ergebnis = schreibeersetzend(quelle.get(), ziel);
+        }
+        EXPECT_EQ(ergebnis, fall.erfolg);
+        if (fall.erfolg) {
+            EXPECT_EQ(inhalt(ziel), neu);
+            EXPECT_EQ(ordner.inhalt(), std::set<std::string>{"Beleg.pdf"});
+        } else {
+            EXPECT_EQ(inhalt(ziel), alt);
+            EXPECT_EQ(ordner.inhalt(), vorher);
+        }
     }
 }
 
