@@ -13,9 +13,15 @@ static char protokoll[LOGGROESSE];
 static int offen;
 static int closeergebnis = 1;
 
-const char* fakeProtokoll(void) { return protokoll; }
-void fakeLeeren(void) { protokoll[0] = 0; }
-void fakeCloseErgebnis(int e) { closeergebnis = e; }
+const char* fakeProtokoll(void) {
+    return protokoll;
+}
+void fakeLeeren(void) {
+    protokoll[0] = 0;
+}
+void fakeCloseErgebnis(int e) {
+    closeergebnis = e;
+}
 
 static void zeile(const char* text) {
     strncat(protokoll, text, LOGGROESSE - strlen(protokoll) - 2);
@@ -88,8 +94,7 @@ int32_t pdfSetFontW(dynapdf_instance* pdf, const char16_t* name, int32_t style, 
     char z[700];
     (void)pdf;
     utf8(name, n, sizeof n);
-    snprintf(z, sizeof z, "SetFont %s %d %g %d %d", n, (int)style, size, (int)embed,
-             (int)codepage);
+    snprintf(z, sizeof z, "SetFont %s %d %g %d %d", n, (int)style, size, (int)embed, (int)codepage);
     zeile(z);
     return 0;
 }
