@@ -24,11 +24,7 @@ QString alsqstring(const Text& text) {
 DruckerAusgabe::DruckerAusgabe(QPrinter& drucker) : drucker_(drucker) {}
 
 DruckerAusgabe::~DruckerAusgabe() {
-    // A run always completes or discards its job; this only guards against a sink dropped
-    // without either, which must not leave the printer active.
-    if (canvas_.isActive()) {
-        verwerfen();
-    }
+    verwerfen();
 }
 
 int32_t DruckerAusgabe::pixelpromm(int dpi) {
@@ -37,37 +33,54 @@ int32_t DruckerAusgabe::pixelpromm(int dpi) {
 
 void DruckerAusgabe::platziere(int32_t x, int32_t y, const Text& text, const Text& schriftart,
                                int32_t schriftgroesse) {
-    const int32_t quer = pixelpromm(drucker_.logicalDpiX());
-    const int32_t hoch = pixelpromm(drucker_.logicalDpiY());
-    if (!canvas_.isActive()) {
-        if (!canvas_.begin(&drucker_)) {
-            throw Exception("Der Druckauftrag konnte nicht begonnen werden: " +
-                            drucker_.printerName().toStdString());
-        }
+    if (seiten_.empty()) {
+        seiten_.emplace_back();
     }
-    QFont schrift(alsqstring(schriftart));
-    schrift.setPointSize(schriftgroesse);
-    canvas_.setFont(schrift);
-    // The position is the top-left corner of the text's cell; Qt draws at the baseline.
-    const int oben = static_cast<int>(y * hoch);
-    const QPoint grundlinie(static_cast<int>(x * quer), oben + canvas_.fontMetrics().ascent());
-    canvas_.drawText(grundlinie, alsqstring(text));
+    seiten_.back().push_back(Eintrag{x, y, text, schriftart, schriftgroesse});
 }
 
 void DruckerAusgabe::neueseite() {
-    if (canvas_.isActive()) {
-        drucker_.newPage();
+    if (!seiten_.empty()) {
+        seiten_.emplace_back();
     }
 }
 
+void DruckerAusgabe::zeichne(const Eintrag& e) {
+    // Worked out anew for every placement, across and down separately.
+    const int32_t quer = pixelpromm(drucker_.logicalDpiX());
+    const int32_t hoch = pixelpromm(drucker_.logicalDpiY());
+    QFont schrift(alsqstring(e.schriftart));
+    schrift.setPointSize(e.groesse);
+    canvas_.setFont(schrift);
+    // The position is the top-left corner of the text's cell; Qt draws at the baseline.
+    const QPoint grundlinie(static_cast<int>(e.x * quer),
+                            static_cast<int>(e.y * hoch) + canvas_.fontMetrics().ascent());
+    canvas_.drawText(grundlinie, alsqstring(e.text));
+}
+
 Text DruckerAusgabe::abschliessen(const Text& /*pdfpfad*/) {
-    if (canvas_.isActive()) {
-        canvas_.end();
+    if (seiten_.empty()) {
+        return Text();
     }
+    if (!canvas_.begin(&drucker_)) {
+        throw Exception("Der Druckauftrag konnte nicht begonnen werden: " +
+                        drucker_.printerName().toStdString());
+    }
+    for (std::size_t i = 0; i < seiten_.size(); ++i) {
+        if (i > 0) {
+            drucker_.newPage();
+        }
+        for (const Eintrag& e : seiten_[i]) {
+            zeichne(e);
+        }
+    }
+    canvas_.end();
+    seiten_.clear();
     return Text();
 }
 
 void DruckerAusgabe::verwerfen() noexcept {
+    seiten_.clear();
     if (canvas_.isActive()) {
         drucker_.abort();
         canvas_.end();

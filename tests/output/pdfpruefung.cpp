@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "output/pdfausgabe.h"
 #include "text/clear.h"
 
 namespace tolvek::test {
@@ -40,8 +39,10 @@ int pruefepositionen(const Aufzeichnung& erwartet, const Pdf& pdf, double tolera
             continue;
         }
         ++geprueft;
-        const double x = PdfAusgabe::pdfx(p.x);
-        const double y = PdfAusgabe::pdfy(p.y);
+        // 3 points per mm across; 800 - 2.7 per mm down, rounded halves to even (27 * y / 10
+        // is exact in double, so nearbyint sees the true halves).
+        const double x = 3.0 * p.x;
+        const double y = 800.0 - std::nearbyint(27.0 * p.y / 10.0);
         if (p.seite < 1 || p.seite > static_cast<int>(pdf.seiten.size())) {
             ADD_FAILURE() << "page " << p.seite << " missing for " << text;
             continue;

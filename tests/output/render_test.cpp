@@ -108,7 +108,7 @@ TEST(TolvekRender, MehrereSeiten) {
         int fuss = 0;
         for (const Wort& w : pdf.seiten[static_cast<std::size_t>(s - 1)].woerter) {
             if (w.text == linie &&
-                std::abs((pdf.seiten[0].hoehe - grundlinie(w, 8)) - PdfAusgabe::pdfy(270)) <= 0.5) {
+                std::abs((pdf.seiten[0].hoehe - grundlinie(w, 8)) - 71.0) <= 0.5) {
                 ++fuss;
             }
         }
