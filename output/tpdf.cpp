@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "text/fehler.h"
 
 namespace tolvek {
@@ -18,13 +21,31 @@ bool boolean(int32_t result) {
     return result != 0;
 }
 
+// Loads a library by name through the platform's search. The programs carry a RUNPATH of
+// $ORIGIN, so a bare name finds the library beside them. Under AddressSanitizer, though,
+// dlopen runs inside the runtime's interceptor and the search uses the runtime's paths instead
+// of the program's; for a bare name the folder of the program is therefore tried as well,
+// which is the same place.
+void* lade(const std::string& name) {
+    void* modul = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (modul == nullptr && name.find('/') == std::string::npos) {
+        std::error_code fehler;
+        const auto programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
+        if (!fehler) {
+            const auto neben = programm.parent_path() / name;
+            modul = dlopen(neben.c_str(), RTLD_NOW | RTLD_LOCAL);
+        }
+    }
+    return modul;
+}
+
 }  // namespace
 
 std::unique_ptr<TPDF> TPDF::Create(const std::string& libraryname) {
     // The destructor is Destroy: when a step below throws, the partly built object unloads
     // what was loaded before the error reaches the caller.
     std::unique_ptr<TPDF> pdf(new TPDF());
-    pdf->Module = dlopen(libraryname.c_str(), RTLD_NOW | RTLD_LOCAL);
+    pdf->Module = lade(libraryname);
     if (pdf->Module == nullptr) {
         throw Exception("Error: Cannot find " + libraryname);
     }
