@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -18,6 +19,30 @@ namespace fs = std::filesystem;
 Text fixture(const std::string& name) {
     return std::string(TOLVEK_INVOICES_DIR) + "/" + name;
 }
+
+namespace {
+
+// The scratch folders go when the test program ends, unless TOLVEK_TESTS_BEHALTEN is set to
+// look at what a failing test left.
+struct Aufraeumen {
+    std::vector<fs::path> ordner;
+    ~Aufraeumen() {
+        if (std::getenv("TOLVEK_TESTS_BEHALTEN") != nullptr) {
+            return;
+        }
+        for (const fs::path& o : ordner) {
+            std::error_code fehler;
+            fs::remove_all(o, fehler);
+        }
+    }
+};
+
+Aufraeumen& aufraeumen() {
+    static Aufraeumen a;
+    return a;
+}
+
+}  // namespace
 
 std::string scratchordner() {
     static std::atomic<int> zaehler{0};
@@ -36,6 +61,7 @@ std::string scratchordner() {
         (name + "-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++));
     fs::remove_all(ordner);
     fs::create_directories(ordner);
+    aufraeumen().ordner.push_back(ordner);
     return ordner.string();
 }
 

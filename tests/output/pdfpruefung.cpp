@@ -30,9 +30,13 @@ double grundlinie(const Wort& w, double groesse) {
     return w.unten - arial.unterlaenge * groesse;
 }
 
-int pruefepositionen(const Aufzeichnung& erwartet, const Pdf& pdf, double toleranz) {
+int pruefepositionen(const Aufzeichnung& erwartet, const Pdf& pdf, double toleranz,
+                     const std::function<bool(const Platzierung&)>& auswahl) {
     int geprueft = 0;
     for (const Platzierung& p : erwartet.platzierungen()) {
+        if (auswahl && !auswahl(p)) {
+            continue;
+        }
         const std::string text = utf8(p.text);
         const std::string wort = text.substr(0, text.find(' '));
         if (wort.empty()) {
