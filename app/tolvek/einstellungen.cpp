@@ -25,13 +25,15 @@ std::optional<Text> leseeinstellung(const Text& name) {
 
 bool schreibeeinstellung(const Text& bearbeiter, const Text& name) {
     QSaveFile datei(QFile::decodeName(QByteArray::fromStdString(name)));
-    if (!datei.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (disk full, file size limit) shows here. Buffered, the bytes
+    // would only be written by the flush inside commit(), and Qt 6.4 does not count a failed
+    // flush as a failed write there: it would rename the cut file over the old one.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     const QByteArray zeile = QByteArray::fromStdString(bearbeiter) + "\r\n";
     if (datei.write(zeile) != zeile.size()) {
-        datei.cancelWriting();
-        return false;
+        return false;  // the unfinished temporary file is removed, the old file stays
     }
     return datei.commit();
 }
