@@ -77,7 +77,8 @@ DYNAPDF_API int32_t pdfWriteTextW(dynapdf_instance* pdf, double posx, double pos
 /* Names the file pdfCloseFile writes. Nothing is created yet. */
 DYNAPDF_API int32_t pdfOpenOutputFileA(dynapdf_instance* pdf, const char* outfile);
 /* Finishes the open page, if any, writes the document to the named file and closes it: the
- * instance has no document afterwards, also when writing failed. The file appears under its
+ * instance has no document afterwards, also when writing failed. A document that never had a
+ * page gets one empty page. The file appears under its
  * name only complete: it is written beside it under another name and renamed. 0 when no file
  * was named or it could not be written (missing folder, no permission, disk full). */
 DYNAPDF_API int32_t pdfCloseFile(dynapdf_instance* pdf);
