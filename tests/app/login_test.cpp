@@ -7,6 +7,8 @@
 #include <string>
 
 #include <QAction>
+#include <ostream>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -65,6 +67,11 @@ struct Einstellungsfall {
     std::string name_bytes;
 };
 
+// The case's name in test listings.
+void PrintTo(const Einstellungsfall& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
+
 class Einstellungsdatei : public Fenstertest,
                           public ::testing::WithParamInterface<Einstellungsfall> {};
 
@@ -105,6 +112,11 @@ struct Bestaetigung {
     bool perenter;
     std::string gespeichert;
 };
+
+// The case's name in test listings.
+void PrintTo(const Bestaetigung& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
 
 class Anmeldung : public Fenstertest, public ::testing::WithParamInterface<Bestaetigung> {};
 
@@ -281,6 +293,11 @@ struct Schliessfall {
     const char* name;
     Hindernis hindernis;
 };
+
+// The case's name in test listings.
+void PrintTo(const Schliessfall& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
 
 class Schliessen : public Fenstertest, public ::testing::WithParamInterface<Schliessfall> {};
 

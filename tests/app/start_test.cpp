@@ -1,6 +1,8 @@
 // "Start" end to end: the dialogs answered by the test, a real render into the chosen
 // invoice's folder, the viewer call recorded instead of started, and the error display for a
 // run that fails.
+#include <ostream>
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -105,6 +107,11 @@ struct Abbruch {
     bool drucker;
     bool dateiwaehlen;
 };
+
+// The case's name in test listings.
+void PrintTo(const Abbruch& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
 
 class Abbrechen : public Start, public ::testing::WithParamInterface<Abbruch> {};
 
