@@ -43,6 +43,9 @@ void PdfAusgabe::platziere(int32_t x, int32_t y, const Text& text, const Text& s
     if (!pdf_) {
         pdf_ = TPDF::Create(bibliothek_);
     }
+    // From here on the library's document may hold this run's work, even when one of the
+    // calls below fails half-way; a failed run then drops the object.
+    benutzt_ = true;
     TPDF& pdf = *pdf_;
     if (!pdf.HaveOpenDoc()) {
         pdf.CreateNewPDF(Text());
@@ -51,7 +54,6 @@ void PdfAusgabe::platziere(int32_t x, int32_t y, const Text& text, const Text& s
         pdf.SetFont(u"Courier", kSchriftstil, 15.0, true, kCodepage);
         pdf.SetPageFormat(kSeitenformat);
     }
-    benutzt_ = true;
     pdf.SetFont(cp1252toutf16(schriftart), kSchriftstil, static_cast<double>(schriftgroesse), true,
                 kCodepage);
     pdf.WriteText(pdfx(x), pdfy(y), cp1252toutf16(text));

@@ -30,7 +30,7 @@ constexpr const char* kVersion = "Tolvek Kavrin Version 20.25.01";
 // there is more than one file; every other output line first clears it.
 class Fortschritt {
   public:
-    Fortschritt(std::size_t gesamt)
+    explicit Fortschritt(std::size_t gesamt)
         : gesamt_(gesamt), an_(gesamt > 1 && isatty(STDERR_FILENO) == 1) {}
 
     void zeige(std::size_t nr, const std::string& datei) {
