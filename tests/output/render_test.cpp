@@ -140,6 +140,18 @@ TEST(TolvekRender, Aufrufe) {
     }
 }
 
+// A printer the system does not know ends the program before any file is read.
+TEST(TolvekRender, UnbekannterDrucker) {
+    const std::string ordner = scratchordner();
+    const std::string datei = kopie("voll.xml", ordner);
+    const Lauf lauf = render({"--printer", "Tolvek-gibt-es-nicht", datei}, ordner);
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_NE(lauf.fehler.find("tolvek-render: Drucker nicht gefunden: Tolvek-gibt-es-nicht\n"),
+              std::string::npos)
+        << lauf.fehler;
+}
+
 // A failing file is reported with its path and the message; the others are still rendered.
 TEST(TolvekRender, FehlerUndWeiter) {
     const std::string ordner = scratchordner();
