@@ -58,6 +58,9 @@ char& separator() {
     return c;
 }
 
+// Read when the program starts, before anything can parse or write a number.
+[[maybe_unused]] const char beimstart = separator();
+
 [[noreturn]] void keinezahl(const Text& s) {
     throw EConvertError("'" + s + "' ist kein gültiger Gleitkommawert");
 }
