@@ -26,5 +26,7 @@ int main(int argc, char** argv) {
     tolvek::Form30 = &form30;
 
     form1.show();
+    // Where no window manager activates new windows (a bare X server), ask for it.
+    form1.activateWindow();
     return tolvek::Anwendung::exec();
 }

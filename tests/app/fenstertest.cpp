@@ -29,6 +29,8 @@ tolvek::TForm1& Fenstertest::starte() {
     form30 = std::make_unique<tolvek::TForm30>();
     tolvek::Form30 = form30.get();
     form1->show();
+    // A window manager activates a new window; without one (a bare X server) ask for it.
+    form1->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form1.get()));
     return *form1;
 }

@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     tolvek::TForm30 form30;
     tolvek::Form30 = &form30;
     form1.show();
+    form1.activateWindow();
     form1.Edit1->setText(QStringLiteral("M. Mustermann"));
     bool gut = fotografiere(form1, ziel + QStringLiteral("/login.png"));
 
