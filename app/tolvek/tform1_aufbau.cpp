@@ -148,6 +148,8 @@ void TForm1::baurechnungsseite() {
 
     Button3 = benannt(new QPushButton(QStringLiteral("Start"), GroupBox3), "Button3");
     Button3->setGeometry(32, 64, 137, 49);
+    // Enter presses the Start button while it has the focus (Qt does so only in dialogs).
+    Button3->setAutoDefault(true);
 
     GroupBox4 = benannt(new QGroupBox(QStringLiteral("Ausgabemedium"), GroupBox3), "GroupBox4");
     GroupBox4->setGeometry(256, 64, 185, 121);

@@ -179,6 +179,21 @@ TEST_F(Start, FehlendeDateiZeigtDenDateifehlerUndDasFensterArbeitetWeiter) {
     EXPECT_EQ(umgebung.geoeffnet, std::vector<QString>{pdf});
 }
 
+// Enter does nothing right after the login; once the user has moved the focus onto Start,
+// Enter presses it.
+TEST_F(Start, EnterDruecktDenFokussiertenStartknopf) {
+    auto& f = starte();
+    melde(QStringLiteral("Anna"));
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(umgebung.dateidialoge.empty());
+
+    f.Button3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.Button3, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(umgebung.dateidialoge.size(), 1u);
+}
+
 // Two clicks before the queued run begins start one run, not two nested ones.
 TEST_F(Start, DoppelklickStartetEinenLauf) {
     auto& f = starte();
