@@ -95,6 +95,11 @@ TEST(Drucker, PositionenBeiJederAufloesung) {
         const Pdf pdf = lies(datei);
         ASSERT_TRUE(pdf.geladen);
         ASSERT_EQ(pdf.seiten.size(), 2U);  // one page feed for 17 items
+        // The family set on every placement: "Arial" resolves to Liberation Sans.
+        ASSERT_FALSE(pdf.schriften.empty());
+        for (const Schriftangabe& s : pdf.schriften) {
+            EXPECT_NE(s.name.find("LiberationSans"), std::string::npos) << s.name;
+        }
         pruefedruck(erwartet, pdf, drucker, dpi);
     }
 }

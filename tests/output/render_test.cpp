@@ -87,6 +87,11 @@ TEST(TolvekRender, FixturesStehenWoSieHingehoeren) {
         ASSERT_TRUE(pdf.geladen);
         EXPECT_EQ(pdf.meldungen, std::vector<std::string>{});
         EXPECT_EQ(pdf.seiten.size(), 1U);
+        ASSERT_FALSE(pdf.schriften.empty());
+        for (const Schriftangabe& s : pdf.schriften) {
+            EXPECT_NE(s.name.find("LiberationSans"), std::string::npos) << s.name;
+            EXPECT_TRUE(s.eingebettet);
+        }
         const Aufzeichnung erwartet = rendereaufzeichnung(datei);
         EXPECT_GT(pruefepositionen(erwartet, pdf), 50);
         fs::remove(pdfpfad);
@@ -138,6 +143,17 @@ TEST(TolvekRender, Aufrufe) {
         EXPECT_EQ(l.aus, "");
         EXPECT_NE(l.fehler.find("tolvek-render: "), std::string::npos);
     }
+}
+
+// A bare file name puts the PDF into the current directory, and its full path is printed.
+TEST(TolvekRender, DateinameOhneOrdner) {
+    const std::string ordner = scratchordner();
+    kopie("karg.xml", ordner);
+    const std::string befehl =
+        "cd " + zitiert(ordner) + " && " + zitiert(TOLVEK_RENDER) + " karg.xml >stdout 2>stderr";
+    ASSERT_EQ(std::system(befehl.c_str()), 0) << inhalt(ordner + "/stderr");
+    EXPECT_EQ(inhalt(ordner + "/stdout"), ordner + "/Beleg-K-1.pdf\n");
+    EXPECT_TRUE(fs::exists(ordner + "/Beleg-K-1.pdf"));
 }
 
 // A printer the system does not know ends the program before any file is read.
