@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "layout/renderzustand.h"
 #include "rechnungen.h"
+#include "text/zahlen.h"
 
 namespace tolvek::test {
 namespace {
@@ -164,6 +166,47 @@ TEST(Summen, PlatzFuerDieSummen) {
         EXPECT_EQ(alle[i - 1].y, f.y);
         EXPECT_EQ(alle[i].y, f.y + 10);
         EXPECT_EQ(a.seiten(), f.seite);
+    }
+}
+
+// The room test itself, on the section alone: ypos 205 keeps the totals on the page, 206
+// opens a new one whose closing rule lies at 15 and "Nettosumme" at 25.
+TEST(Summen, GrenzeDesPlatzes) {
+    setdecimalseparator(',');
+    for (const int y : {205, 206}) {
+        SCOPED_TRACE("ypos " + std::to_string(y));
+        Aufzeichnung a;
+        Hauptfelder felder;
+        felder.dateiname = fixture("voll.xml");
+        felder.blocknr = 4;
+        felder.wertnr = 1;
+        Renderzustand z(felder, a, false);
+        z.ypos = y;
+        summen(z);
+        EXPECT_EQ(felder.blocknr, 1);
+        const Platzierung regel = a.platzierungen().front();
+        EXPECT_EQ(regel.text, kLinie);
+        EXPECT_EQ(regel.x, 20);
+        if (y == 205) {
+            EXPECT_EQ(a.seiten(), 1);
+            EXPECT_EQ(regel.seite, 1);
+            EXPECT_EQ(regel.y, 205);
+            EXPECT_EQ(finde(a, "Nettosumme").y, 215);
+        } else {
+            EXPECT_EQ(a.seiten(), 2);
+            // The first page got its footer before the switch.
+            EXPECT_EQ(regel.seite, 1);
+            EXPECT_EQ(regel.y, 270);
+            const Platzierung n = finde(a, "Nettosumme");
+            EXPECT_EQ(n.seite, 2);
+            EXPECT_EQ(n.y, 25);
+            EXPECT_EQ(finde(a, "Seite 2").y, 5);
+            int schlussregeln = 0;
+            for (const Platzierung& p : aufseite(a, 2)) {
+                schlussregeln += p.text == kLinie && p.x == 20 && p.y == 15 ? 1 : 0;
+            }
+            EXPECT_EQ(schlussregeln, 1);
+        }
     }
 }
 
