@@ -10,7 +10,7 @@
 namespace tolvek {
 
 class Ausgabe {
-public:
+  public:
     virtual ~Ausgabe() = default;
 
     // The placement primitive: one text at (x, y), whole millimetres from the page's top-left
@@ -33,7 +33,7 @@ public:
     // next run starts afresh. Never throws.
     virtual void verwerfen() noexcept = 0;
 
-protected:
+  protected:
     // Places an already normalised Windows-1252 text.
     virtual void platziere(int32_t x, int32_t y, const Text& text, const Text& schriftart,
                            int32_t schriftgroesse) = 0;
