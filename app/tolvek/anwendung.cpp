@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include <QIcon>
+
 #include "app/tolvek/fehleranzeige.h"
 #include "app/tolvek/fensterhilfen.h"
 
@@ -10,6 +12,7 @@ namespace tolvek {
 Anwendung::Anwendung(int& argc, char** argv, Umgebung& umgebung)
     : QApplication(argc, argv), umgebung_(umgebung) {
     ladebilder();
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/tolvek.png")));
 }
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {

@@ -1,11 +1,8 @@
 // The program entry: the application object, the main window Form1, the about window Form30
 // created hidden, then the event loop until the main window has closed.
-#include <QIcon>
-
 #include "app/tolvek/anwendung.h"
+#include "app/tolvek/fenster.h"
 #include "app/tolvek/qtumgebung.h"
-#include "app/tolvek/tform1.h"
-#include "app/tolvek/tform30.h"
 #include "text/zahlen.h"
 
 int main(int argc, char** argv) {
@@ -18,15 +15,8 @@ int main(int argc, char** argv) {
     tolvek::readdecimalseparator();
     tolvek::QtUmgebung umgebung;
     tolvek::Anwendung anwendung(qtargc, qtargv, umgebung);
-    tolvek::Anwendung::setWindowIcon(QIcon(QStringLiteral(":/bilder/tolvek.png")));
 
-    tolvek::TForm1 form1(umgebung);
-    tolvek::Form1 = &form1;
-    tolvek::TForm30 form30;
-    tolvek::Form30 = &form30;
-
-    form1.show();
-    // Where no window manager activates new windows (a bare X server), ask for it.
-    form1.activateWindow();
+    tolvek::Fenster fenster(umgebung);
+    fenster.zeige();
     return tolvek::Anwendung::exec();
 }

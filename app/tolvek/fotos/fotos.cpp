@@ -9,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,9 +18,8 @@
 #include <QWindow>
 
 #include "app/tolvek/anwendung.h"
+#include "app/tolvek/fenster.h"
 #include "app/tolvek/qtumgebung.h"
-#include "app/tolvek/tform1.h"
-#include "app/tolvek/tform30.h"
 
 namespace {
 
@@ -63,17 +61,13 @@ int main(int argc, char** argv) {
     int qtargc = 1;
     tolvek::QtUmgebung umgebung;
     tolvek::Anwendung anwendung(qtargc, argv, umgebung);
-    tolvek::Anwendung::setWindowIcon(QIcon(QStringLiteral(":/bilder/tolvek.png")));
 
     QTemporaryDir arbeitsordner;
     QDir::setCurrent(arbeitsordner.path());
 
-    tolvek::TForm1 form1(umgebung);
-    tolvek::Form1 = &form1;
-    tolvek::TForm30 form30;
-    tolvek::Form30 = &form30;
-    form1.show();
-    form1.activateWindow();
+    tolvek::Fenster fenster(umgebung);
+    fenster.zeige();
+    tolvek::TForm1& form1 = fenster.form1;
     form1.Edit1->setText(QStringLiteral("M. Mustermann"));
     bool gut = fotografiere(form1, ziel + QStringLiteral("/login.png"));
 
@@ -81,7 +75,7 @@ int main(int argc, char** argv) {
     gut = fotografiere(form1, ziel + QStringLiteral("/rechnung.png")) && gut;
 
     form1.berTolvek1Click();
-    gut = fotografiere(form30, ziel + QStringLiteral("/ueber.png")) && gut;
+    gut = fotografiere(fenster.form30, ziel + QStringLiteral("/ueber.png")) && gut;
 
     form1.close();
     return gut ? 0 : 1;
